@@ -94,7 +94,7 @@ void LoadSettings(WindowSystem& profile, const char* section, const char* path, 
 {
     for (const SettingsKey& key : kSettingsKeys) {
         char value[kValueBufferSize];
-        const int copied = profile.ReadProfileString(section, key.name, key.defaultText, value,
+        const int copied = profile.ReadProfileValue(section, key.name, key.defaultText, value,
                                                      sizeof value, path);
         value[sizeof value - 1] = '\0';
         const char* text = (copied == 0 || std::strlen(value) > key.longestValue) ? key.defaultText : value;
@@ -107,7 +107,7 @@ void SaveSettings(WindowSystem& profile, const char* section, const char* path, 
     for (const SettingsKey& key : kSettingsKeys) {
         char value[16];
         std::snprintf(value, sizeof value, "%d", FieldValue(settings, key.field));
-        profile.WriteProfileString(section, key.name, value, path);
+        profile.WriteProfileValue(section, key.name, value, path);
     }
 }
 
@@ -121,7 +121,7 @@ bool ReadExclusionEntry(WindowSystem& profile, const char* section, const char* 
         return false;
     char key[24];
     ExclusionKey(index, key, sizeof key);
-    const int copied = profile.ReadProfileString(section, key, "", value, kPathSize, path);
+    const int copied = profile.ReadProfileValue(section, key, "", value, kPathSize, path);
     value[kPathSize - 1] = '\0';
     if (copied == 0 || value[0] == '\0') {
         value[0] = '\0';

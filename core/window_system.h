@@ -31,9 +31,9 @@ public:
     virtual void PlaceWindow(WindowHandle window, int x, int y, int width, int height) = 0;
 
     // GetPrivateProfileStringA / WritePrivateProfileStringA (a null value deletes the key).
-    virtual int ReadProfileString(const char* section, const char* key, const char* defaultText,
+    virtual int ReadProfileValue(const char* section, const char* key, const char* defaultText,
                                   char* buffer, int size, const char* path) = 0;
-    virtual void WriteProfileString(const char* section, const char* key, const char* value,
+    virtual void WriteProfileValue(const char* section, const char* key, const char* value,
                                     const char* path) = 0;
     // Size in bytes of the file, or -1 when it cannot be opened for reading.
     virtual long FileSize(const char* path) = 0;

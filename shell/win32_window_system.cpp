@@ -49,13 +49,13 @@ void Win32WindowSystem::PlaceWindow(WindowHandle window, int x, int y, int width
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
 }
 
-int Win32WindowSystem::ReadProfileString(const char* section, const char* key, const char* defaultText,
+int Win32WindowSystem::ReadProfileValue(const char* section, const char* key, const char* defaultText,
                                          char* buffer, int size, const char* path)
 {
     return static_cast<int>(GetPrivateProfileStringA(section, key, defaultText, buffer, static_cast<DWORD>(size), path));
 }
 
-void Win32WindowSystem::WriteProfileString(const char* section, const char* key, const char* value,
+void Win32WindowSystem::WriteProfileValue(const char* section, const char* key, const char* value,
                                            const char* path)
 {
     WritePrivateProfileStringA(section, key, value, path);

@@ -21,9 +21,9 @@ public:
     unsigned long LastError() override;
     void ClearLastError() override;
     void PlaceWindow(WindowHandle window, int x, int y, int width, int height) override;
-    int ReadProfileString(const char* section, const char* key, const char* defaultText, char* buffer,
+    int ReadProfileValue(const char* section, const char* key, const char* defaultText, char* buffer,
                           int size, const char* path) override;
-    void WriteProfileString(const char* section, const char* key, const char* value, const char* path) override;
+    void WriteProfileValue(const char* section, const char* key, const char* value, const char* path) override;
     long FileSize(const char* path) override;
     void ReportExhaustedMemory() override;
 

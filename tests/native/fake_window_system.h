@@ -86,7 +86,7 @@ public:
         ++w.moves;
     }
 
-    int ReadProfileString(const char* section, const char* key, const char* defaultText, char* buffer, int size,
+    int ReadProfileValue(const char* section, const char* key, const char* defaultText, char* buffer, int size,
                           const char* /*path*/) override
     {
         std::string value = defaultText;
@@ -101,7 +101,7 @@ public:
         return CopyOut(value, buffer, size);
     }
 
-    void WriteProfileString(const char* section, const char* key, const char* value, const char* /*path*/) override
+    void WriteProfileValue(const char* section, const char* key, const char* value, const char* /*path*/) override
     {
         writtenKeys.push_back(key);
         if (value)
