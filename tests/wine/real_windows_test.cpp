@@ -124,7 +124,7 @@ TEST_F(RealWindowsTest, AHungWindowOfAnotherProcessDoesNotStallThePass)
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, (events + ".ready").c_str());
     HANDLE hung = CreateEventA(nullptr, TRUE, FALSE, (events + ".hung").c_str());
     HANDLE resumed = CreateEventA(nullptr, TRUE, FALSE, (events + ".resumed").c_str());
-    ChildProcess helper("\"" + ExecutableFolder() + "hang_window.exe\" CabinetWClass \"Network drive\" " + events);
+    ChildProcess helper("\"" + ExecutableFolder() + "target_window.exe\" CabinetWClass \"Network drive\" " + events);
     ASSERT_TRUE(helper.started());
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(ready, 20000));
     HWND target = FindWindowA("CabinetWClass", "Network drive");

@@ -11,6 +11,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                // Not ours to take: leave it for whoever runs the loop.
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return condition();
+            }
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

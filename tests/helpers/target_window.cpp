@@ -1,6 +1,6 @@
-// Test helper: hang_window <class> <caption> <event prefix>
-// Shows one top-level window of the given class and caption and signals
-// "<prefix>.ready". Posted WM_APP with a number of milliseconds, its thread
+// Test helper: target_window <class> <caption> <event prefix> [x y width height]
+// Shows one top-level window of the given class and caption in a process of
+// its own, as Explorer's are, and signals "<prefix>.ready". Posted WM_APP with a number of milliseconds, its thread
 // signals "<prefix>.hung", stops pumping messages for that long (as an Explorer
 // waiting on a network drive does), then signals "<prefix>.resumed".
 #include <windows.h>
@@ -36,15 +36,22 @@ static LRESULT CALLBACK HelperWindowProc(HWND window, UINT message, WPARAM wPara
 
 int main(int argc, char** argv)
 {
-    if (argc != 4)
+    if (argc != 4 && argc != 8)
         return 2;
+    int x = 600, y = 400, width = 300, height = 200;
+    if (argc == 8) {
+        x = std::atoi(argv[4]);
+        y = std::atoi(argv[5]);
+        width = std::atoi(argv[6]);
+        height = std::atoi(argv[7]);
+    }
     WNDCLASSA wc = {};
     wc.lpfnWndProc = HelperWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = argv[1];
     if (!RegisterClassA(&wc))
         return 3;
-    HWND window = CreateWindowExA(0, argv[1], argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 300, 200,
+    HWND window = CreateWindowExA(0, argv[1], argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
                                   nullptr, nullptr, wc.hInstance, nullptr);
     if (!window)
         return 4;
