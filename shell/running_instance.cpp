@@ -1,30 +1,49 @@
 #include "running_instance.h"
 
+#include "app_identity.h"
 #include "texts.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
-// Property names are atoms: at most 255 characters, letter case ignored.
-void PropertyName(const char* appName, char* name, size_t size)
-{
-    std::snprintf(name, size, "ExPlace.Instance:%.200s", appName);
-}
-
 struct Search {
-    char property[256];
+    const char* appName;
     HWND found;
 };
+
+// The application name of the process that owns the window: its executable's
+// file name without the last extension, as start-up computes ours.
+bool OwnerHasAppName(HWND window, const char* appName)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return false;
+    char path[kPathSize];
+    DWORD size = sizeof path;
+    const BOOL known = QueryFullProcessImageNameA(process, 0, path, &size);
+    CloseHandle(process);
+    if (!known)
+        return false;
+    const char* slash = std::strrchr(path, '\\');
+    AppIdentity owner;
+    SplitProgramPath(path, slash ? slash + 1 : path, owner);
+    // Compared as the mutex names are: exactly.
+    return std::strcmp(owner.appName, appName) == 0;
+}
 
 BOOL CALLBACK CheckWindow(HWND window, LPARAM searchPointer)
 {
     Search* search = reinterpret_cast<Search*>(searchPointer);
+    char className[8];
     char title[sizeof TEXT_APP_TITLE + 1];
+    if (GetClassNameA(window, className, sizeof className) == 0 || std::strcmp(className, "#32770") != 0)
+        return TRUE;
     if (GetWindowTextA(window, title, sizeof title) == 0 || std::strcmp(title, TEXT_APP_TITLE) != 0)
         return TRUE;
-    if (!GetPropA(window, search->property))
+    if (!OwnerHasAppName(window, search->appName))
         return TRUE;
     search->found = window;
     return FALSE;
@@ -32,17 +51,9 @@ BOOL CALLBACK CheckWindow(HWND window, LPARAM searchPointer)
 
 }  // namespace
 
-void MarkRunningInstance(HWND mainWindow, const char* appName)
-{
-    char property[256];
-    PropertyName(appName, property, sizeof property);
-    SetPropA(mainWindow, property, reinterpret_cast<HANDLE>(1));
-}
-
 HWND FindRunningInstance(const char* appName)
 {
-    Search search = {};
-    PropertyName(appName, search.property, sizeof search.property);
+    Search search = {appName, nullptr};
     EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

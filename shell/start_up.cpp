@@ -63,7 +63,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         CloseHandle(mutex);
         return 0;
     }
-    MarkRunningInstance(program.mainWindow, program.identity.appName);
     if (program.startImmediately) {
         ShowWindow(program.mainWindow, SW_HIDE);
         PostMessageA(program.mainWindow, WM_COMMAND, IDC_START_STOP, 0);
