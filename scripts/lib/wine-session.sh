@@ -1,5 +1,6 @@
 # Sourced by the scripts: a private Xvfb display and Wine prefix for one run.
-# wine_session_start <folder>  starts both (prefix under <folder>/wineprefix)
+# wine_session_start <folder> [width height] starts both (prefix under <folder>/wineprefix);
+#     with WINE_SESSION_DISPLAY=keep and $DISPLAY set, it uses that display instead of Xvfb
 # wine_session_stop            ends what wine_session_start started, by process id
 
 WINE=/usr/lib/wine/wine64
@@ -21,17 +22,19 @@ wine_session_start()
 {
     local folder=$1 width=${2:-1024} height=${3:-768}
     mkdir -p "$folder"
-    local display
-    display=$(_free_display) || { echo "no free X display" >&2; return 1; }
-    Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp >"$folder/xvfb.log" 2>&1 &
-    _wine_session_xvfb_pid=$!
-    export DISPLAY=":$display"
     local i
-    for i in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        kill -0 "$_wine_session_xvfb_pid" 2>/dev/null || { echo "Xvfb did not start" >&2; return 1; }
-        sleep 0.1
-    done
+    if [ "${WINE_SESSION_DISPLAY:-}" != keep ] || [ -z "${DISPLAY:-}" ]; then
+        local display
+        display=$(_free_display) || { echo "no free X display" >&2; return 1; }
+        Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp >"$folder/xvfb.log" 2>&1 &
+        _wine_session_xvfb_pid=$!
+        export DISPLAY=":$display"
+        for i in $(seq 1 100); do
+            xdpyinfo >/dev/null 2>&1 && break
+            kill -0 "$_wine_session_xvfb_pid" 2>/dev/null || { echo "Xvfb did not start" >&2; return 1; }
+            sleep 0.1
+        done
+    fi
 
     export WINEPREFIX="$folder/wineprefix"
     export WINEARCH=win64

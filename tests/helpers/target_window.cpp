@@ -49,6 +49,7 @@ int main(int argc, char** argv)
     wc.lpfnWndProc = HelperWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = argv[1];
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     if (!RegisterClassA(&wc))
         return 3;
     HWND window = CreateWindowExA(0, argv[1], argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
