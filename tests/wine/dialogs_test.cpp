@@ -412,14 +412,33 @@ TEST_F(ExclusionEditorTest, TheCloseBoxSavesAndClosesAtEveryOpening)
     EXPECT_EQ((std::vector<std::string>{"First", "Second"}), FileEntries());
 }
 
-TEST_F(ExclusionEditorTest, QuittingTheProgramWhileOpenKeepsTheList)
+TEST_F(ExclusionEditorTest, ExitFromTheTrayMenuWhileOpenEndsTheProgramAndKeepsTheList)
 {
     WriteWholeFile(iniPath, "[ExPlace]\r\nExcept1=A\r\n");
     ModalDriver driver(main);
-    Open([&](HWND dialog) {
+    driver.Then([&](HWND dialog) {
         Add(dialog, "B");
-        PostQuitMessage(0);  // as the exit from the tray menu ends the program
-    }, driver);
-    EXPECT_EQ(0, DrainQuit());  // the dialog's loop passed the quit on
+        PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);  // what the menu's "終了する" sends
+    });
+    driver.ThenAnswerMessageBox(IDYES);  // "終了しますか？"
+    Command(IDC_EXCLUSIONS);
+    ASSERT_EQ(1u, driver.messageBoxes.size());
+    EXPECT_EQ(TEXT_CONFIRM_EXIT, driver.messageBoxes[0].text);
+    EXPECT_EQ(0, DrainQuit());  // the editor's loop passed the quit on
+    EXPECT_EQ(nullptr, g_mainWindow.handled.handles);
     EXPECT_EQ((std::vector<std::string>{"A", "B"}), FileEntries());
+}
+
+TEST_F(ExclusionEditorTest, AWatchStartedWhileItIsOpenUsesTheListInTheFile)
+{
+    WriteWholeFile(iniPath, "[ExPlace]\r\nExcept1=A\r\nExcept2=B\r\n");
+    ModalDriver driver(main);
+    std::string textWhileOpen;
+    Open([&](HWND dialog) {
+        SendMessageA(main, WM_COMMAND, IDM_TOGGLE_WATCH, 0);  // from the tray menu
+        WaitUntil([] { return g_mainWindow.watchRunning; }, 5000);
+        textWhileOpen = g_mainWindow.exclusionText ? g_mainWindow.exclusionText : "<none>";
+        PressButton(dialog, IDCANCEL);
+    }, driver);
+    EXPECT_EQ("\xFF\xFF" "A\xFF\xFF" "B\xFF\xFF", textWhileOpen);
 }

@@ -3,6 +3,7 @@
 #include "main_window_fixture.h"
 
 #include "fake_window_system.h"
+#include "handled_windows.h"
 #include "memory_blocks.h"
 #include "tray_icon.h"
 
@@ -447,4 +448,30 @@ TEST_F(MainWindowTest, TaskbarCreatedAddsTheIconAgain)
     SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(TrayIconPresent());
     EXPECT_EQ(g_program.activeIcon, g_mainWindow.trayIcon.hIcon);
+}
+
+TEST_F(MainWindowTest, AListThatCannotGrowStopsThePassTellsTheUserAndEndsTheProgram)
+{
+    CreateMainWindow();
+    Command(IDC_START_STOP);
+    HandledWindowList& list = g_mainWindow.handled;
+    for (int i = 0; i < kInitialHandleSlots - 1; ++i)
+        list.handles[i] = 0xFFFF0000u + static_cast<WindowHandle>(i);  // stand-ins: one short of full
+    list.count = kInitialHandleSlots - 1;
+    HWND folder = MakeTopLevelWindow("CabinetWClass", "The one too many", 500, 300, 200, 150);
+    ModalDriver driver(main);
+    driver.ThenAnswerMessageBox(IDOK);
+    {
+        FailingAllocations failing;
+        SendMessageA(main, WM_TIMER, g_mainWindow.watchTimer, 0);
+    }
+    ASSERT_EQ(1u, driver.messageBoxes.size());
+    EXPECT_EQ(TEXT_SYSTEM_ERROR, driver.messageBoxes[0].text);
+    EXPECT_EQ(CAPTION_FORCED_END, driver.messageBoxes[0].caption);
+    EXPECT_EQ("error", driver.messageBoxes[0].icon);
+    EXPECT_EQ(nullptr, driver.messageBoxes[0].owner);
+    EXPECT_EQ(0, DrainQuit());  // the posted WM_DESTROY ran the shutdown step
+    EXPECT_EQ(nullptr, g_mainWindow.handled.handles);
+    EXPECT_FALSE(TrayIconPresent());
+    DestroyWindow(folder);
 }
