@@ -213,6 +213,14 @@ protected:
         }
         return entries;
     }
+    // Except1=w1 to ExceptN=wN.
+    void WriteNumberedEntries(int n)
+    {
+        std::string file = "[ExPlace]\r\n";
+        for (int i = 1; i <= n; ++i)
+            file += "Except" + std::to_string(i) + "=w" + std::to_string(i) + "\r\n";
+        WriteWholeFile(iniPath, file);
+    }
     std::string FileValue(const char* key)
     {
         char value[kPathSize] = "";
@@ -331,10 +339,7 @@ TEST_F(ExclusionEditorTest, ArrowsFollowTheListSize)
 
 TEST_F(ExclusionEditorTest, AThousandEntriesDisableAddingAndTakingOneEnablesIt)
 {
-    std::string file = "[ExPlace]\r\n";
-    for (int i = 1; i <= 999; ++i)
-        file += "Except" + std::to_string(i) + "=w" + std::to_string(i) + "\r\n";
-    WriteWholeFile(iniPath, file);
+    WriteNumberedEntries(999);
     ModalDriver driver(main);
     bool addAt999 = false, addAt1000 = true, addAfterTake = false;
     Open([&](HWND dialog) {
@@ -358,10 +363,7 @@ TEST_F(ExclusionEditorTest, AThousandEntriesDisableAddingAndTakingOneEnablesIt)
 
 TEST_F(ExclusionEditorTest, OpeningWithAThousandEntriesStartsWithAddingDisabled)
 {
-    std::string file = "[ExPlace]\r\n";
-    for (int i = 1; i <= 1000; ++i)
-        file += "Except" + std::to_string(i) + "=w" + std::to_string(i) + "\r\n";
-    WriteWholeFile(iniPath, file);
+    WriteNumberedEntries(1000);
     ModalDriver driver(main);
     bool addEnabled = true;
     size_t shown = 0;
