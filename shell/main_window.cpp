@@ -231,7 +231,6 @@ void ShutdownMainWindow(HWND window)
     if (state.watchTimer != 0)
         KillTimer(window, state.watchTimer);
     state.watchTimer = 0;
-    state.watchRunning = false;
     state.settings.WorkOpenFolder = IsDlgButtonChecked(window, IDC_NO_OPEN_WINDOWS) != BST_CHECKED;
     state.settings.WorkIE = IsDlgButtonChecked(window, IDC_ALSO_IE) == BST_CHECKED;
     RemoveTrayIcon();
@@ -240,6 +239,12 @@ void ShutdownMainWindow(HWND window)
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A registered message: its number is only known at run time, and it
+    // could even fall on one of the fixed numbers below.
+    if (message != 0 && message == g_mainWindow.taskbarCreatedMessage) {
+        ReAddTrayIcon();
+        return TRUE;
+    }
     switch (message) {
     case WM_INITDIALOG:
         return InitialiseMainWindow(window);
@@ -275,10 +280,6 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         HandleTrayNotify(window, lParam);
         return TRUE;
     default:
-        if (message != 0 && message == g_mainWindow.taskbarCreatedMessage) {
-            ReAddTrayIcon();
-            return TRUE;
-        }
         return FALSE;
     }
 }
