@@ -43,15 +43,16 @@ wine_session_start()
     export LC_ALL=ja_JP.UTF-8  # Wine takes code page 932 from the locale
     "$WINESERVER" -f -p >/dev/null 2>&1 &
     _wine_session_server_pid=$!
-    if [ ! -f "$WINEPREFIX/.explace-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.explace-ready-2" ]; then
         echo "creating Wine prefix $WINEPREFIX"
         "$WINE" wineboot -i >/dev/null 2>&1 || true
         # Every program runs in a virtual desktop: Wine then draws captions and
         # frames itself and provides the notification area, with no window manager.
         "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
         "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${width}x${height}" /f >/dev/null 2>&1
-        "$WINESERVER" -w
-        touch "$WINEPREFIX/.explace-ready"
+        # Text files open in Notepad, as on Windows (a new prefix has no such association).
+        "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+        touch "$WINEPREFIX/.explace-ready-2"
     fi
     # Start the services and the desktop now, with their output going nowhere:
     # started later by a test they would inherit and hold its output pipe open.

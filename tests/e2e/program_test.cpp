@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +75,30 @@ private:
     HANDLE ready_;
     std::unique_ptr<ChildProcess> process_;
 };
+
+struct CaptionSearch {
+    const char* part;
+    HWND found;
+};
+
+BOOL CALLBACK MatchCaptionPart(HWND window, LPARAM searchPointer)
+{
+    CaptionSearch* search = reinterpret_cast<CaptionSearch*>(searchPointer);
+    char title[512] = "";
+    if (IsWindowVisible(window) && GetWindowTextA(window, title, sizeof title) && std::strstr(title, search->part)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window of any process whose caption holds part.
+HWND FindWindowWithCaptionPart(const char* part)
+{
+    CaptionSearch search = {part, nullptr};
+    EnumWindows(MatchCaptionPart, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -224,4 +249,23 @@ TEST_F(ProgramTest, WindowsEndingLeavesTheSettingsWrittenEvenIfTheProcessIsKille
     TerminateProcess(program->process(), 7);  // as Windows may, before the loop saves
     program->WaitForExit(20000);
     ExpectSevenKeysInOrder(ReadWholeFile(ini), "ExPlace");
+}
+
+TEST_F(ProgramTest, TheQuestionMarkButtonOpensTheReadMeFileOfTheProgramFolder)
+{
+    Install("ExPlace");
+    const char* readMe = FORMAT_README_PATH + 2;  // the file name, without the folder's "%s"
+    WriteWholeFile(folder + readMe, "ExPlace read-me\r\n");
+    auto program = Start("ExPlace");
+    HWND main = MainWindowOf(*program);
+    ASSERT_NE(nullptr, main);
+    PostMessageA(main, WM_COMMAND, IDC_README, 0);
+    // The shell's default action for .txt: an editor whose caption names the file.
+    HWND editor = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        editor = FindWindowWithCaptionPart(readMe);
+        return editor != nullptr;
+    }, 30000));
+    if (editor)
+        PostMessageA(editor, WM_CLOSE, 0, 0);
 }
