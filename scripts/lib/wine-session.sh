@@ -41,8 +41,6 @@ wine_session_start()
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
     export LC_ALL=ja_JP.UTF-8  # Wine takes code page 932 from the locale
-    "$WINESERVER" -f -p >/dev/null 2>&1 &
-    _wine_session_server_pid=$!
     if [ ! -f "$WINEPREFIX/.explace-ready-2" ]; then
         echo "creating Wine prefix $WINEPREFIX"
         "$WINE" wineboot -i >/dev/null 2>&1 || true
@@ -52,13 +50,17 @@ wine_session_start()
         "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${width}x${height}" /f >/dev/null 2>&1
         # Text files open in Notepad, as on Windows (a new prefix has no such association).
         "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+        "$WINESERVER" -w  # the set-up is done when its server has ended
         touch "$WINEPREFIX/.explace-ready-2"
     fi
+    # One server for the whole session, ended by wine_session_stop.
+    "$WINESERVER" -f -p >/dev/null 2>&1 &
+    _wine_session_server_pid=$!
     # Start the services and the desktop now, with their output going nowhere:
     # started later by a test they would inherit and hold its output pipe open.
     "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
     "$WINE" explorer.exe "/desktop=Default,${width}x${height}" >/dev/null 2>&1 </dev/null &
-    for i in $(seq 1 200); do
+    for i in $(seq 1 600); do
         xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop' && return 0
         sleep 0.1
     done
