@@ -26,6 +26,17 @@ LRESULT ListMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 int EntryCount(HWND window) { return static_cast<int>(ListMessage(window, LB_GETCOUNT, 0, 0)); }
 
+// Entry index into kPathSize bytes; false when it would not fit, which cannot
+// happen with entries that were read or typed here.
+bool ReadEntry(HWND window, int index, char* entry)
+{
+    const LRESULT length = ListMessage(window, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0 || length >= kPathSize)
+        return false;
+    ListMessage(window, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(entry));
+    return true;
+}
+
 void AppendEntry(HWND window, const char* caption)
 {
     // Index -1 appends even though the list box has the sorted style.
@@ -55,10 +66,8 @@ void SaveExclusionList(HWND window)
     char key[24];
     char entry[kPathSize];
     for (int i = 1; i <= n; ++i) {
-        const LRESULT length = ListMessage(window, LB_GETTEXTLEN, static_cast<WPARAM>(i - 1), 0);
-        if (length < 0 || length >= kPathSize)
-            continue;  // never more than one read or typed: cannot happen
-        ListMessage(window, LB_GETTEXT, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(entry));
+        if (!ReadEntry(window, i - 1, entry))
+            continue;
         ExclusionKey(i, key, sizeof key);
         profile.WriteProfileValue(section, key, entry, settingsPath);
     }
@@ -90,10 +99,8 @@ void TakeEntryDown(HWND window)
     if (selected == LB_ERR)
         return;
     char entry[kPathSize];
-    const LRESULT length = ListMessage(window, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
-    if (length < 0 || length >= kPathSize)
+    if (!ReadEntry(window, static_cast<int>(selected), entry))
         return;
-    ListMessage(window, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(entry));
     SetDlgItemTextA(window, IDC_EXCL_EDIT, entry);
     ListMessage(window, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
     lastAddedCaption[0] = '\0';

@@ -48,23 +48,17 @@ void TrackOwnRectangle(HWND window)
     ShowOwnRectangle(window);
 }
 
-void SetMainWindowNumber(int control, long value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%ld", value);
-    SetDlgItemTextA(mainWindow, control, text);
-}
-
 BOOL Confirm(HWND window)
 {
     if (capturePending)
         return FALSE;
     RECT r;
     GetWindowRect(window, &r);
-    SetMainWindowNumber(IDC_LEFT, r.left);
-    SetMainWindowNumber(IDC_RIGHT, r.right - 1);
-    SetMainWindowNumber(IDC_TOP, r.top);
-    SetMainWindowNumber(IDC_BOTTOM, r.bottom - 1);
+    // Signed, as "%d" writes them.
+    SetDlgItemInt(mainWindow, IDC_LEFT, static_cast<UINT>(r.left), TRUE);
+    SetDlgItemInt(mainWindow, IDC_RIGHT, static_cast<UINT>(r.right - 1), TRUE);
+    SetDlgItemInt(mainWindow, IDC_TOP, static_cast<UINT>(r.top), TRUE);
+    SetDlgItemInt(mainWindow, IDC_BOTTOM, static_cast<UINT>(r.bottom - 1), TRUE);
     EndDialog(window, 0);
     return TRUE;
 }

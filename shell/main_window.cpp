@@ -36,13 +36,6 @@ private:
     HWND mainWindow_;
 };
 
-void SetNumber(HWND window, int control, int value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    SetDlgItemTextA(window, control, text);
-}
-
 long ReadNumber(HWND window, int control)
 {
     char text[kPathSize];
@@ -76,7 +69,7 @@ BOOL InitialiseMainWindow(HWND window)
     const int boxes[] = {IDC_LEFT, IDC_RIGHT, IDC_TOP, IDC_BOTTOM, IDC_INTERVAL};
     const int values[] = {s.Left, s.Right, s.Top, s.Bottom, s.CheckInterval};
     for (int i = 0; i < 5; ++i) {
-        SetNumber(window, boxes[i], values[i]);
+        SetDlgItemInt(window, boxes[i], static_cast<UINT>(values[i]), TRUE);  // "%d"
         SendDlgItemMessageA(window, boxes[i], EM_LIMITTEXT, 5, 0);
     }
     ShowSize(window, s.Left, s.Right, s.Top, s.Bottom);
